@@ -1,4 +1,7 @@
 #include "desk.h"
+
+#include <string.h>
+
 #include "control.h"
 #ifdef MOSSLATCH_SIM
 #include "sim.h"
@@ -59,4 +62,21 @@ std::vector<MSG> Desk::TakePosted(HWND hwnd)
     while (PeekMessageA(&msg, hwnd, 0, 0, PM_REMOVE))
         posted.push_back(msg);
     return posted;
+}
+
+static BOOL CALLBACK FindMainWindowProc(HWND hwnd, LPARAM lParam)
+{
+    char className[64] = "";
+    GetClassNameA(hwnd, className, sizeof(className));
+    if (strcmp(className, "MOSSLATCH") != 0)
+        return TRUE;
+    *(HWND *)lParam = hwnd;
+    return FALSE;
+}
+
+HWND FindMainWindow()
+{
+    HWND found = NULL;
+    EnumWindows(FindMainWindowProc, (LPARAM)&found);
+    return found;
 }

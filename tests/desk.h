@@ -25,3 +25,6 @@ private:
     std::vector<HWND> windows_;
     HWND main_;
 };
+
+// The main window of class "MOSSLATCH" that this process made, or NULL.
+HWND FindMainWindow();

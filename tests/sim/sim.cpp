@@ -5,6 +5,8 @@
 
 #include <algorithm>
 #include <map>
+#include <stdio.h>
+#include <stdlib.h>
 #include <string.h>
 #include <strings.h>
 
@@ -21,6 +23,9 @@ struct Window {
     HINSTANCE instance;
     UINT_PTR id;
     bool hung;
+    int x, y, width, height;
+    bool visible;
+    bool minimized;
 };
 
 struct Class {
@@ -34,11 +39,16 @@ std::vector<Window> g_windows;   // every live window
 std::vector<HWND> g_zOrder;      // top-level windows, topmost first
 std::vector<Class> g_classes;
 std::vector<MSG> g_queue;
+std::vector<MSG> g_posted;
 std::vector<sim::Timer> g_timers;
 std::vector<sim::MessageBoxRecord> g_boxes;
 uintptr_t g_nextHandle;
 HWND g_reuseHandle;
 bool g_failSetTimer;
+std::string g_failClass;
+void (*g_idle)();
+std::map<UINT, std::string> g_strings;
+std::vector<UINT> g_icons;
 
 void Note(const char *function) { g_calls.push_back(function); }
 
@@ -92,11 +102,16 @@ void Reset()
     g_zOrder.clear();
     g_classes.clear();
     g_queue.clear();
+    g_posted.clear();
     g_timers.clear();
     g_boxes.clear();
     g_nextHandle = 0x10000;
     g_reuseHandle = NULL;
     g_failSetTimer = false;
+    g_failClass.clear();
+    g_idle = NULL;
+    g_strings.clear();
+    g_icons.clear();
     AddSystemClasses();
     g_calls.clear();
 }
@@ -113,6 +128,10 @@ void SetHung(HWND hwnd, bool hung)
 
 void FailSetTimer(bool fail) { g_failSetTimer = fail; }
 void ReuseHandleForNextWindow(HWND hwnd) { g_reuseHandle = hwnd; }
+void FailCreateWindow(const char *className) { g_failClass = className; }
+void OnIdle(void (*idle)()) { g_idle = idle; }
+void AddString(UINT id, const char *text) { g_strings[id] = text; }
+void AddIcon(UINT id) { g_icons.push_back(id); }
 
 const Timer *FindTimer(HWND hwnd, UINT_PTR id)
 {
@@ -123,6 +142,15 @@ const Timer *FindTimer(HWND hwnd, UINT_PTR id)
 }
 
 const std::vector<MessageBoxRecord> &MessageBoxes() { return g_boxes; }
+
+std::vector<MSG> PostedTo(HWND hwnd)
+{
+    std::vector<MSG> posted;
+    for (const MSG &m : g_posted)
+        if (m.hwnd == hwnd)
+            posted.push_back(m);
+    return posted;
+}
 
 } // namespace sim
 
@@ -181,6 +209,8 @@ HWND WINAPI CreateWindowExA(DWORD exStyle, LPCSTR className, LPCSTR windowName, 
         return NULL;
     if ((style & WS_CHILD) && parent == NULL)
         return NULL;
+    if (strcasecmp(g_failClass.c_str(), className) == 0)
+        return NULL;
 
     Window w = {};
     if (g_reuseHandle != NULL) {
@@ -195,6 +225,11 @@ HWND WINAPI CreateWindowExA(DWORD exStyle, LPCSTR className, LPCSTR windowName, 
     w.style = style;
     w.proc = c->wc.lpfnWndProc;
     w.instance = instance;
+    w.x = x == CW_USEDEFAULT ? 100 : x;
+    w.y = x == CW_USEDEFAULT ? 100 : y;
+    w.width = width;
+    w.height = height;
+    w.visible = (style & WS_VISIBLE) != 0;
     if (style & WS_CHILD) {
         w.parent = parent;
         w.id = (UINT_PTR)menu;
@@ -346,6 +381,7 @@ BOOL WINAPI PostMessageA(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
     m.wParam = wParam;
     m.lParam = lParam;
     g_queue.push_back(m);
+    g_posted.push_back(m);
     return TRUE;
 }
 
@@ -358,9 +394,8 @@ LRESULT WINAPI SendMessageA(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
     return w->proc(hwnd, msg, wParam, lParam);
 }
 
-BOOL WINAPI PeekMessageA(LPMSG msg, HWND hwnd, UINT min, UINT max, UINT remove)
+static bool TakeMessage(LPMSG msg, HWND hwnd, UINT min, UINT max, bool remove)
 {
-    Note("PeekMessageA");
     for (size_t i = 0; i < g_queue.size(); i++) {
         const MSG &m = g_queue[i];
         if (hwnd != NULL && m.hwnd != hwnd)
@@ -368,11 +403,223 @@ BOOL WINAPI PeekMessageA(LPMSG msg, HWND hwnd, UINT min, UINT max, UINT remove)
         if ((min != 0 || max != 0) && (m.message < min || m.message > max))
             continue;
         *msg = m;
-        if (remove & PM_REMOVE)
+        if (remove)
             g_queue.erase(g_queue.begin() + i);
+        return true;
+    }
+    return false;
+}
+
+BOOL WINAPI PeekMessageA(LPMSG msg, HWND hwnd, UINT min, UINT max, UINT remove)
+{
+    Note("PeekMessageA");
+    return TakeMessage(msg, hwnd, min, max, (remove & PM_REMOVE) != 0);
+}
+
+// Never blocks: with nothing queued it lets the test act, then delivers the first running
+// timer's WM_TIMER as if its period had passed.
+BOOL WINAPI GetMessageA(LPMSG msg, HWND hwnd, UINT min, UINT max)
+{
+    Note("GetMessageA");
+    for (int round = 0; round < 2; round++) {
+        if (TakeMessage(msg, hwnd, min, max, true))
+            return msg->message != WM_QUIT;
+        if (round == 0 && g_idle != NULL)
+            g_idle();
+    }
+    if (!g_timers.empty()) {
+        *msg = MSG{};
+        msg->hwnd = g_timers[0].hwnd;
+        msg->message = WM_TIMER;
+        msg->wParam = g_timers[0].id;
         return TRUE;
     }
+    fprintf(stderr, "sim: GetMessageA would wait forever: nothing queued and no timer\n");
+    abort();
+}
+
+BOOL WINAPI TranslateMessage(const MSG *)
+{
+    Note("TranslateMessage");
     return FALSE;
+}
+
+LRESULT WINAPI DispatchMessageA(const MSG *msg)
+{
+    Note("DispatchMessageA");
+    Window *w = Find(msg->hwnd);
+    if (w == NULL)
+        return 0;
+    return w->proc(msg->hwnd, msg->message, msg->wParam, msg->lParam);
+}
+
+void WINAPI PostQuitMessage(int exitCode)
+{
+    Note("PostQuitMessage");
+    MSG m = {};
+    m.message = WM_QUIT;
+    m.wParam = (WPARAM)exitCode;
+    g_queue.push_back(m);
+}
+
+BOOL WINAPI GetWindowRect(HWND hwnd, RECT *rect)
+{
+    Note("GetWindowRect");
+    Window *w = Find(hwnd);
+    if (w == NULL)
+        return FALSE;
+    int x = w->x, y = w->y;
+    for (Window *p = Find(w->parent); p != NULL; p = Find(p->parent)) {
+        x += p->x;
+        y += p->y;
+    }
+    *rect = RECT{x, y, x + w->width, y + w->height};
+    return TRUE;
+}
+
+// Windows here have no frame: a window's client area starts at its own corner.
+int WINAPI MapWindowPoints(HWND from, HWND to, POINT *points, UINT count)
+{
+    Note("MapWindowPoints");
+    RECT origin = {};
+    LONG dx = 0, dy = 0;
+    if (from != NULL && GetWindowRect(from, &origin)) {
+        dx += origin.left;
+        dy += origin.top;
+    }
+    if (to != NULL && GetWindowRect(to, &origin)) {
+        dx -= origin.left;
+        dy -= origin.top;
+    }
+    for (UINT i = 0; i < count; i++) {
+        points[i].x += dx;
+        points[i].y += dy;
+    }
+    return MAKELONG(dx, dy);
+}
+
+HWND WINAPI GetDlgItem(HWND parent, int id)
+{
+    Note("GetDlgItem");
+    for (const Window &w : g_windows)
+        if (w.parent == parent && parent != NULL && w.id == (UINT_PTR)id)
+            return w.hwnd;
+    return NULL;
+}
+
+LONG WINAPI GetWindowLongA(HWND hwnd, int index)
+{
+    Note("GetWindowLongA");
+    Window *w = Find(hwnd);
+    if (w == NULL)
+        return 0;
+    switch (index) {
+    case GWL_STYLE:
+        return (LONG)(w->style | (w->visible ? WS_VISIBLE : 0) | (w->minimized ? WS_MINIMIZE : 0));
+    case GWL_HINSTANCE:
+        return (LONG)(uintptr_t)w->instance;
+    case GWL_ID:
+        return (LONG)w->id;
+    }
+    return 0;
+}
+
+BOOL WINAPI ShowWindow(HWND hwnd, int cmdShow)
+{
+    Note("ShowWindow");
+    Window *w = Find(hwnd);
+    if (w == NULL)
+        return FALSE;
+    BOOL wasVisible = w->visible;
+    w->visible = cmdShow != SW_HIDE;
+    if (cmdShow == SW_SHOWMINIMIZED || cmdShow == SW_MINIMIZE || cmdShow == SW_SHOWMINNOACTIVE)
+        w->minimized = true;
+    else if (cmdShow != SW_HIDE && cmdShow != SW_SHOW)
+        w->minimized = false;
+    return wasVisible;
+}
+
+BOOL WINAPI UpdateWindow(HWND hwnd)
+{
+    Note("UpdateWindow");
+    return Find(hwnd) != NULL;
+}
+
+BOOL WINAPI IsIconic(HWND hwnd)
+{
+    Note("IsIconic");
+    Window *w = Find(hwnd);
+    return w != NULL && w->minimized;
+}
+
+BOOL WINAPI IsWindowVisible(HWND hwnd)
+{
+    Note("IsWindowVisible");
+    Window *w = Find(hwnd);
+    return w != NULL && w->visible;
+}
+
+BOOL WINAPI InvalidateRect(HWND hwnd, const RECT *, BOOL)
+{
+    Note("InvalidateRect");
+    return Find(hwnd) != NULL;
+}
+
+HDC WINAPI BeginPaint(HWND hwnd, PAINTSTRUCT *ps)
+{
+    Note("BeginPaint");
+    *ps = PAINTSTRUCT{};
+    ps->hdc = (HDC)0x2000;
+    return Find(hwnd) != NULL ? ps->hdc : NULL;
+}
+
+BOOL WINAPI EndPaint(HWND, const PAINTSTRUCT *)
+{
+    Note("EndPaint");
+    return TRUE;
+}
+
+int WINAPI LoadStringA(HINSTANCE, UINT id, LPSTR buffer, int max)
+{
+    Note("LoadStringA");
+    auto it = g_strings.find(id);
+    if (it == g_strings.end()) {
+        if (buffer != NULL && max > 0)
+            buffer[0] = '\0';
+        return 0;
+    }
+    return CopyText(it->second, buffer, max);
+}
+
+HICON WINAPI LoadIconA(HINSTANCE instance, LPCSTR name)
+{
+    Note("LoadIconA");
+    UINT id = (UINT)(UINT_PTR)name;
+    if (instance == NULL || !IS_INTRESOURCE(name))
+        return NULL;
+    if (std::find(g_icons.begin(), g_icons.end(), id) == g_icons.end())
+        return NULL;
+    return (HICON)(UINT_PTR)(0x3000 + id);
+}
+
+HCURSOR WINAPI LoadCursorA(HINSTANCE instance, LPCSTR name)
+{
+    Note("LoadCursorA");
+    if (instance == NULL && name == IDC_ARROW)
+        return (HCURSOR)0x4000;
+    return NULL;
+}
+
+HMENU WINAPI GetMenu(HWND)
+{
+    Note("GetMenu");
+    return NULL; // no window here ever gets a menu bar
+}
+
+HGDIOBJ WINAPI GetStockObject(int object)
+{
+    Note("GetStockObject");
+    return object >= 0 && object <= 8 ? (HGDIOBJ)(UINT_PTR)(0x5000 + object) : NULL;
 }
 
 LRESULT WINAPI DefWindowProcA(HWND hwnd, UINT msg, WPARAM, LPARAM lParam)

@@ -21,6 +21,18 @@ void SetHung(HWND hwnd, bool hung);       // IsHungAppWindow answers TRUE until 
 void FailSetTimer(bool fail);             // every SetTimer returns 0 while set
 void ReuseHandleForNextWindow(HWND hwnd); // the next window created gets this (dead) handle
 
+void FailCreateWindow(const char *className); // windows of this class cannot be created
+// Called by GetMessageA whenever the queue is empty, before it delivers a timer's WM_TIMER:
+// a test's way to act as the user while a message loop runs.
+void OnIdle(void (*idle)());
+
+// The resources of the simulated executable module.
+void AddString(UINT id, const char *text);
+void AddIcon(UINT id);
+
+// Every message ever posted to hwnd, whether or not a message loop has taken it since.
+std::vector<MSG> PostedTo(HWND hwnd);
+
 struct Timer {
     HWND hwnd;
     UINT_PTR id;

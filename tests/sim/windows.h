@@ -155,6 +155,9 @@ typedef struct tagPAINTSTRUCT {
 #define SW_SHOWMINNOACTIVE 7
 #define SW_SHOWDEFAULT 10
 
+#define BN_CLICKED 0
+#define BM_CLICK   0x00F5
+
 #define HWND_TOP ((HWND)0)
 #define SWP_NOSIZE     0x0001
 #define SWP_NOMOVE     0x0002
@@ -193,5 +196,31 @@ UINT_PTR WINAPI SetTimer(HWND hwnd, UINT_PTR id, UINT elapse, TIMERPROC proc);
 BOOL WINAPI KillTimer(HWND hwnd, UINT_PTR id);
 int WINAPI MessageBoxA(HWND owner, LPCSTR text, LPCSTR caption, UINT type);
 
+BOOL WINAPI GetWindowRect(HWND hwnd, RECT *rect);
+int WINAPI MapWindowPoints(HWND from, HWND to, POINT *points, UINT count);
+HWND WINAPI GetDlgItem(HWND parent, int id);
+LONG WINAPI GetWindowLongA(HWND hwnd, int index);
+BOOL WINAPI ShowWindow(HWND hwnd, int cmdShow);
+BOOL WINAPI UpdateWindow(HWND hwnd);
+BOOL WINAPI IsIconic(HWND hwnd);
+BOOL WINAPI IsWindowVisible(HWND hwnd);
+BOOL WINAPI InvalidateRect(HWND hwnd, const RECT *rect, BOOL erase);
+HDC WINAPI BeginPaint(HWND hwnd, PAINTSTRUCT *ps);
+BOOL WINAPI EndPaint(HWND hwnd, const PAINTSTRUCT *ps);
+BOOL WINAPI GetMessageA(LPMSG msg, HWND hwnd, UINT min, UINT max);
+BOOL WINAPI TranslateMessage(const MSG *msg);
+LRESULT WINAPI DispatchMessageA(const MSG *msg);
+void WINAPI PostQuitMessage(int exitCode);
+int WINAPI LoadStringA(HINSTANCE instance, UINT id, LPSTR buffer, int max);
+HICON WINAPI LoadIconA(HINSTANCE instance, LPCSTR name);
+HCURSOR WINAPI LoadCursorA(HINSTANCE instance, LPCSTR name);
+HMENU WINAPI GetMenu(HWND hwnd);
+
+// GDI
+HGDIOBJ WINAPI GetStockObject(int object);
+
 // KERNEL
 HMODULE WINAPI GetModuleHandleA(LPCSTR name);
+
+// The program's own entry, which the platform's start-up calls.
+int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPSTR lpCmdLine, int nCmdShow);

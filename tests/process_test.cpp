@@ -130,6 +130,12 @@ const CloseCase kCloseCases[] = {
     {"menu Exit command from another program", "", -1, Main, WM_COMMAND, ID_EXIT_MENU_ITEM},
 };
 
+// The captions and the message are CP932 bytes: they read right only where that is the ANSI code page.
+TEST(Process, RunsWithTheJapaneseAnsiCodePage)
+{
+    EXPECT_EQ(GetACP(), 932u);
+}
+
 TEST(Process, EveryWayOfClosingExitsWithZero)
 {
     std::vector<Instance> instances(sizeof(kCloseCases) / sizeof(kCloseCases[0]));

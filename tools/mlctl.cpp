@@ -6,7 +6,11 @@
 //   mlctl post ID [K|all]       posts WM_COMMAND ID (lParam 0) to window K (0 first) or to all
 //   mlctl close-target          posts WM_CLOSE to every stand-in target window
 //   mlctl iconic [K]            prints 1 when window K is minimised
+//   mlctl times [K]             CPU time used so far by the process of window K, in ms
+//   mlctl memory [K]            working set of that process, in KB
+//   mlctl launch EXE            starts EXE, prints ms from start to its window shown, closes it
 #include <windows.h>
+#include <psapi.h>
 
 #include <stdio.h>
 #include <stdlib.h>
@@ -102,6 +106,48 @@ int main(int argc, char **argv)
         Find("D3D Window (stand-in)");
         for (int i = 0; i < g_count; i++)
             PostMessageA(g_found[i], WM_CLOSE, 0, 0);
+    } else if (strcmp(verb, "times") == 0 || strcmp(verb, "memory") == 0) {
+        HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE,
+                                     ProcessOf(Nth(argc, argv, 2)));
+        if (process == NULL)
+            return 2;
+        if (verb[0] == 't') {
+            FILETIME created, exited, kernel, user;
+            GetProcessTimes(process, &created, &exited, &kernel, &user);
+            ULONGLONG k = ((ULONGLONG)kernel.dwHighDateTime << 32) | kernel.dwLowDateTime;
+            ULONGLONG u = ((ULONGLONG)user.dwHighDateTime << 32) | user.dwLowDateTime;
+            printf("%.1f\n", (double)(k + u) / 10000.0);
+        } else {
+            PROCESS_MEMORY_COUNTERS pmc = {};
+            pmc.cb = sizeof(pmc);
+            GetProcessMemoryInfo(process, &pmc, sizeof(pmc));
+            printf("%lu\n", (unsigned long)(pmc.WorkingSetSize / 1024));
+        }
+        CloseHandle(process);
+    } else if (strcmp(verb, "launch") == 0 && argc > 2) {
+        STARTUPINFOA si = {};
+        si.cb = sizeof(si);
+        PROCESS_INFORMATION pi;
+        LARGE_INTEGER frequency, started, now;
+        QueryPerformanceFrequency(&frequency);
+        QueryPerformanceCounter(&started);
+        if (!CreateProcessA(argv[2], NULL, NULL, NULL, FALSE, 0, NULL, NULL, &si, &pi))
+            return 2;
+        HWND shown = NULL;
+        while (shown == NULL && WaitForSingleObject(pi.hProcess, 1) == WAIT_TIMEOUT) {
+            Find("MOSSLATCH");
+            for (int i = 0; i < g_count; i++)
+                if (ProcessOf(g_found[i]) == pi.dwProcessId && IsWindowVisible(g_found[i]))
+                    shown = g_found[i];
+        }
+        QueryPerformanceCounter(&now);
+        if (shown == NULL)
+            return 1;
+        printf("%.1f\n", (double)(now.QuadPart - started.QuadPart) * 1000.0 / (double)frequency.QuadPart);
+        PostMessageA(shown, WM_CLOSE, 0, 0);
+        WaitForSingleObject(pi.hProcess, 10000);
+        CloseHandle(pi.hThread);
+        CloseHandle(pi.hProcess);
     } else if (strcmp(verb, "iconic") == 0) {
         printf("%d\n", IsIconic(Nth(argc, argv, 2)) ? 1 : 0);
     } else {

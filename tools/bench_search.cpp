@@ -32,5 +32,5 @@ int main(int argc, char **argv)
     QueryPerformanceCounter(&end);
     double ms = (double)(end.QuadPart - start.QuadPart) * 1000.0 / (double)frequency.QuadPart / rounds;
     printf("%.2f\n", ms);
-    return g_hwndTarget == NULL ? 0 : 1;
+    return 0;
 }

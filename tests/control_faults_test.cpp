@@ -82,10 +82,7 @@ TEST(HungTarget, NoPostsWhileHungThenResumes)
 {
     Desk desk;
     HWND main = desk.Main();
-    HWND target = desk.Make(TARGET_CLASS, TARGET_TITLE);
-    SelectEditMode();
-    OnPollTick(main);
-    desk.TakePosted(target);
+    HWND target = desk.StartPosting();
 
     sim::SetHung(target, true);
     for (int tick = 0; tick < 25; tick++)
@@ -103,10 +100,7 @@ TEST(StaleTarget, RecycledHandleOfAnUnrelatedWindowGetsNoCommand)
 {
     Desk desk;
     HWND main = desk.Main();
-    HWND old = desk.Make(TARGET_CLASS, TARGET_TITLE);
-    SelectEditMode();
-    OnPollTick(main);
-    desk.TakePosted(old);
+    HWND old = desk.StartPosting();
 
     desk.Destroy(old);
     sim::ReuseHandleForNextWindow(old);

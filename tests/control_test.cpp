@@ -222,10 +222,7 @@ TEST(StaleTarget, RestartedTargetIsFoundAndPostedToInTheSameTick)
 {
     Desk desk;
     HWND main = desk.Main();
-    HWND old = desk.Make(TARGET_CLASS, TARGET_TITLE);
-    SelectEditMode();
-    OnPollTick(main);
-    EXPECT_EQ(desk.TakePosted(old).size(), 1u);
+    HWND old = desk.StartPosting();
 
     desk.Destroy(old);
     HWND restarted = desk.Make(TARGET_CLASS, "BrassKites - restarted");
@@ -239,10 +236,7 @@ TEST(StaleTarget, ClosedTargetIsForgottenAndNothingIsPosted)
 {
     Desk desk;
     HWND main = desk.Main();
-    HWND target = desk.Make(TARGET_CLASS, TARGET_TITLE);
-    SelectEditMode();
-    OnPollTick(main);
-    desk.TakePosted(target);
+    HWND target = desk.StartPosting();
 
     desk.Destroy(target);
     OnPollTick(main);
@@ -254,10 +248,7 @@ TEST(StaleTarget, WindowThatNoLongerLooksLikeTheTargetIsDropped)
 {
     Desk desk;
     HWND main = desk.Main();
-    HWND target = desk.Make(TARGET_CLASS, TARGET_TITLE);
-    SelectEditMode();
-    OnPollTick(main);
-    desk.TakePosted(target);
+    HWND target = desk.StartPosting();
 
     SetWindowTextA(target, "Closing...");
     OnPollTick(main);

@@ -48,6 +48,15 @@ HWND Desk::Main()
     return main_;
 }
 
+HWND Desk::StartPosting(const char *title)
+{
+    HWND target = Make("D3D Window", title);
+    SelectEditMode();
+    OnPollTick(Main());
+    TakePosted(target);
+    return target;
+}
+
 void Desk::Destroy(HWND hwnd) { DestroyWindow(hwnd); }
 
 void Desk::Raise(HWND hwnd)

@@ -16,6 +16,9 @@ public:
     HWND Make(const char *className, const char *title, HWND owner = NULL);
     // A window that stands in for the tool's main window and owns the poll timer.
     HWND Main();
+    // A target window and the tool in Edit, one tick done and its post taken: a tool that is
+    // posting to a target it knows. Returns the target.
+    HWND StartPosting(const char *title = "BrassKites");
     void Destroy(HWND hwnd);
     void Raise(HWND hwnd);
     // Removes and returns what has been posted to hwnd.

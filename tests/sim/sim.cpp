@@ -309,16 +309,17 @@ HWND WINAPI GetWindow(HWND hwnd, UINT cmd)
     return w->owner;
 }
 
+// A text query of a window that does not exist reads as empty, as on the platform.
+static int WindowText(HWND hwnd, std::string Window::*field, LPSTR to, int max)
+{
+    Window *w = Find(hwnd);
+    return CopyText(w != NULL ? w->*field : std::string(), to, max);
+}
+
 int WINAPI GetWindowTextA(HWND hwnd, LPSTR text, int max)
 {
     Note("GetWindowTextA");
-    Window *w = Find(hwnd);
-    if (w == NULL) {
-        if (text != NULL && max > 0)
-            text[0] = '\0';
-        return 0;
-    }
-    return CopyText(w->title, text, max);
+    return WindowText(hwnd, &Window::title, text, max);
 }
 
 BOOL WINAPI SetWindowTextA(HWND hwnd, LPCSTR text)
@@ -334,13 +335,7 @@ BOOL WINAPI SetWindowTextA(HWND hwnd, LPCSTR text)
 int WINAPI GetClassNameA(HWND hwnd, LPSTR name, int max)
 {
     Note("GetClassNameA");
-    Window *w = Find(hwnd);
-    if (w == NULL) {
-        if (name != NULL && max > 0)
-            name[0] = '\0';
-        return 0;
-    }
-    return CopyText(w->className, name, max);
+    return WindowText(hwnd, &Window::className, name, max);
 }
 
 BOOL WINAPI EnumWindows(WNDENUMPROC proc, LPARAM lParam)

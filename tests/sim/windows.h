@@ -7,7 +7,6 @@
 
 #define WINAPI
 #define CALLBACK
-#define APIENTRY
 
 typedef int BOOL;
 typedef unsigned char BYTE;
@@ -111,21 +110,17 @@ typedef struct tagPAINTSTRUCT {
 } PAINTSTRUCT;
 
 // Messages
-#define WM_NULL       0x0000
 #define WM_CREATE     0x0001
 #define WM_DESTROY    0x0002
 #define WM_SETTEXT    0x000C
-#define WM_GETTEXT    0x000D
 #define WM_PAINT      0x000F
 #define WM_CLOSE      0x0010
 #define WM_QUIT       0x0012
 #define WM_COMMAND    0x0111
 #define WM_TIMER      0x0113
-#define WM_USER       0x0400
 
 // Window styles
 #define WS_OVERLAPPED   0x00000000L
-#define WS_POPUP        0x80000000L
 #define WS_CHILD        0x40000000L
 #define WS_MINIMIZE     0x20000000L
 #define WS_VISIBLE      0x10000000L
@@ -156,7 +151,6 @@ typedef struct tagPAINTSTRUCT {
 #define SW_SHOWDEFAULT 10
 
 #define BN_CLICKED 0
-#define BM_CLICK   0x00F5
 
 #define HWND_TOP ((HWND)0)
 #define SWP_NOSIZE     0x0001

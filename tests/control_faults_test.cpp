@@ -7,15 +7,13 @@
 
 #include "control.h"
 #include "desk.h"
+#include "expected_text.h"
 #include "sim.h"
 
 namespace {
 
 const char TARGET_CLASS[] = "D3D Window";
 const char TARGET_TITLE[] = "BrassKites";
-const char TIMER_FAILED_TEXT[] = "\x83\x5e\x83\x43\x83\x7d\x81\x5b\x82\xaa\x83\x5a\x83\x62\x83\x67"
-                                 "\x82\xc5\x82\xab\x82\xdc\x82\xb9\x82\xf1\x82\xc5\x82\xb5\x82\xbd";
-const char TIMER_FAILED_CAPTION[] = "\x8e\xb8\x94\x73";
 
 typedef std::vector<std::string> Calls;
 

@@ -8,15 +8,13 @@
 
 #include "control.h"
 #include "desk.h"
+#include "expected_text.h"
 #include "resource.h"
 #include "shell.h"
 #include "sim.h"
 
 namespace {
 
-const char TIMER_FAILED_TEXT[] = "\x83\x5e\x83\x43\x83\x7d\x81\x5b\x82\xaa\x83\x5a\x83\x62\x83\x67"
-                                 "\x82\xc5\x82\xab\x82\xdc\x82\xb9\x82\xf1\x82\xc5\x82\xb5\x82\xbd";
-const char TIMER_FAILED_CAPTION[] = "\x8e\xb8\x94\x73";
 HINSTANCE const MODULE = (HINSTANCE)0x400000;
 
 class Shell : public ::testing::Test {
@@ -31,7 +29,6 @@ protected:
         g_script.clear();
     }
 
-    static HWND MainHwnd() { return FindMainWindow(); }
 
     // What the user does while WinMain's loop runs, one step each time the queue runs dry. A step
     // that queues nothing lets one poll tick happen.
@@ -55,11 +52,11 @@ TEST_F(Shell, WinMainRunsUntilExitAndReturnsZero)
     static HWND target;
     target = desk_.Make("D3D Window", "BrassKites");
     g_script = {
-        [] { PostMessageA(MainHwnd(), WM_COMMAND, ID_EDIT_BUTTON, 0); },
+        [] { PostMessageA(FindMainWindow(), WM_COMMAND, ID_EDIT_BUTTON, 0); },
         [] {},
         [] {},
         [] {},
-        [] { PostMessageA(MainHwnd(), WM_COMMAND, MAKEWPARAM(ID_EXIT_BUTTON, BN_CLICKED), 0); },
+        [] { PostMessageA(FindMainWindow(), WM_COMMAND, MAKEWPARAM(ID_EXIT_BUTTON, BN_CLICKED), 0); },
     };
     sim::OnIdle(RunScript);
 
@@ -67,7 +64,7 @@ TEST_F(Shell, WinMainRunsUntilExitAndReturnsZero)
     int code = WinMain(MODULE, NULL, commandLine, SW_SHOWDEFAULT);
 
     EXPECT_EQ(code, 0);
-    EXPECT_TRUE(MainHwnd() == NULL);
+    EXPECT_TRUE(FindMainWindow() == NULL);
     EXPECT_EQ(sim::PostedTo(target).size(), 3u) << "one post for each of three ticks in Edit";
     EXPECT_TRUE(sim::MessageBoxes().empty());
 }
@@ -86,7 +83,7 @@ TEST_F(Shell, TimerThatWillNotStartIsReportedOnceAndExitStillWorks)
 {
     sim::FailSetTimer(true);
     g_script = {
-        [] { PostMessageA(MainHwnd(), WM_COMMAND, ID_EXIT_BUTTON, 0); },
+        [] { PostMessageA(FindMainWindow(), WM_COMMAND, ID_EXIT_BUTTON, 0); },
     };
     sim::OnIdle(RunScript);
     char commandLine[] = "";
@@ -111,7 +108,7 @@ TEST_F(Shell, MessageBoxOwnerIsTheShownMainWindow)
 
     EXPECT_TRUE(CreateMainWindow(MODULE, SW_SHOWNORMAL)) << "a failed timer is no failed start";
 
-    HWND hwnd = MainHwnd();
+    HWND hwnd = FindMainWindow();
     ASSERT_EQ(sim::MessageBoxes().size(), 1u);
     EXPECT_EQ(sim::MessageBoxes()[0].owner, hwnd);
     EXPECT_TRUE(IsWindowVisible(hwnd));
@@ -124,10 +121,10 @@ TEST_F(Shell, StartedMinimisedStillPolls)
     target = desk_.Make("D3D Window", "BrassKites");
     static bool iconic;
     g_script = {
-        [] { iconic = IsIconic(MainHwnd()); PostMessageA(MainHwnd(), WM_COMMAND, ID_EDIT_BUTTON, 0); },
+        [] { iconic = IsIconic(FindMainWindow()); PostMessageA(FindMainWindow(), WM_COMMAND, ID_EDIT_BUTTON, 0); },
         [] {},
         [] {},
-        [] { PostMessageA(MainHwnd(), WM_CLOSE, 0, 0); },
+        [] { PostMessageA(FindMainWindow(), WM_CLOSE, 0, 0); },
     };
     sim::OnIdle(RunScript);
     char commandLine[] = "";
@@ -145,7 +142,7 @@ TEST_F(Shell, CloseAndDestroyStopThePollTimerFirst)
     LoadStringA(MODULE, IDS_WINDOW_CLASS, g_windowClassName, sizeof(g_windowClassName));
     RegisterMainWindowClass(MODULE);
     ASSERT_TRUE(CreateMainWindow(MODULE, SW_SHOWNORMAL));
-    HWND hwnd = MainHwnd();
+    HWND hwnd = FindMainWindow();
 
     sim::ClearCalls();
     SendMessageA(hwnd, WM_CLOSE, 0, 0);

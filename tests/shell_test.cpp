@@ -41,7 +41,7 @@ protected:
 
     void TearDown() override
     {
-        HWND hwnd = Find();
+        HWND hwnd = FindMainWindow();
         if (hwnd != NULL)
             DestroyWindow(hwnd);
         TakeQuitCode();
@@ -50,12 +50,11 @@ protected:
     HWND Create()
     {
         EXPECT_TRUE(CreateMainWindow(hInstance_, SW_SHOWNORMAL));
-        HWND hwnd = Find();
+        HWND hwnd = FindMainWindow();
         EXPECT_TRUE(hwnd != NULL);
         return hwnd;
     }
 
-    static HWND Find() { return FindMainWindow(); }
 
     // Dispatches what is queued for hwnd (posted commands, timers) as the message loop would.
     static void Pump(HWND hwnd)
@@ -182,7 +181,7 @@ TEST_F(MainWindow, CommandsFromAnySender)
     HWND target = desk_.Make("D3D Window", "BrassKites");
     for (const CommandCase &c : kCommands) {
         SCOPED_TRACE(c.name);
-        HWND hwnd = Find();
+        HWND hwnd = FindMainWindow();
         if (hwnd == NULL)
             hwnd = Create();
         TakeQuitCode();
